@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Runs one Windows program under Wine: the test runner's emulator. The
+# caller (scripts/test.sh) provides the display and the running wineserver.
+set -euo pipefail
+repo=$(cd "$(dirname "$0")/.." && pwd)
+. "$repo/scripts/wine-env.sh"
+program=$1
+shift
+case "$(pe_machine "$program")" in
+  014c) use_wine_for win32 ;;
+  8664) use_wine_for win64 ;;
+  *) echo "not a Windows program: $program" >&2; exit 1 ;;
+esac
+if [ -z "${DISPLAY:-}" ]; then
+  echo "no X display: run the tests through scripts/test.sh, which starts Xvfb" >&2
+  exit 1
+fi
+exec "$WINE_LOADER" "$program" "$@"

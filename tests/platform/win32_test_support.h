@@ -1,0 +1,18 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace dirsweep::testing {
+
+bool runningUnderWine();
+
+// Under Wine, the Unix path of a Windows path; empty elsewhere.
+std::string unixPathOf(const std::filesystem::path& path);
+
+// A directory symbolic link. Wine's CreateSymbolicLink makes nothing, so
+// under Wine the link is a Unix one, made with ln, which Wine reports as a
+// reparse point.
+void createDirectoryLink(const std::filesystem::path& link, const std::filesystem::path& target);
+
+} // namespace dirsweep::testing
