@@ -35,6 +35,8 @@ start_wine() {
   fi
   wineserver -p
   started_wineserver=1
+  # Start Wine's services now, outside any test's output.
+  "$WINE_LOADER" wineboot >/dev/null 2>&1 </dev/null || true
 }
 
 stop_all() {

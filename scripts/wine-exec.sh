@@ -15,4 +15,13 @@ if [ -z "${DISPLAY:-}" ]; then
   echo "no X display: run the tests through scripts/test.sh, which starts Xvfb" >&2
   exit 1
 fi
-exec "$WINE_LOADER" "$program" "$@"
+# Wine's own services, started by the first program of a session, live on
+# with whatever they inherited. Given the test runner's pipe, they would keep
+# it open and the runner would wait for them: so the program writes to a
+# file, which is printed once it ends.
+output=$(mktemp)
+trap 'rm -f "$output"' EXIT
+status=0
+"$WINE_LOADER" "$program" "$@" >"$output" 2>&1 </dev/null || status=$?
+cat "$output"
+exit $status
