@@ -15,7 +15,7 @@ packages=(
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386
   xvfb xdotool x11-utils imagemagick
-  fonts-wqy-microhei locales
+  fonts-wqy-microhei fonts-wine locales
 )
 
 missing_packages() {

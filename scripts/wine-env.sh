@@ -33,3 +33,12 @@ use_wine_for() {
   export WINEPREFIX=${DIRSWEEP_WINEPREFIX_BASE:-$repo/build/wine}/$1
   mkdir -p "$(dirname "$WINEPREFIX")"
 }
+
+# The same, chosen by the program file's own header.
+use_wine_for_program() {
+  case "$(pe_machine "$1")" in
+    014c) use_wine_for win32 ;;
+    8664) use_wine_for win64 ;;
+    *) echo "not a Windows program: $1" >&2; return 1 ;;
+  esac
+}

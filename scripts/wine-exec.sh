@@ -6,11 +6,7 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 . "$repo/scripts/wine-env.sh"
 program=$1
 shift
-case "$(pe_machine "$program")" in
-  014c) use_wine_for win32 ;;
-  8664) use_wine_for win64 ;;
-  *) echo "not a Windows program: $program" >&2; exit 1 ;;
-esac
+use_wine_for_program "$program"
 if [ -z "${DISPLAY:-}" ]; then
   echo "no X display: run the tests through scripts/test.sh, which starts Xvfb" >&2
   exit 1

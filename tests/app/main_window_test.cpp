@@ -238,8 +238,10 @@ TEST_F(MainWindowTest, EscClosesTheWindowAlsoFromAnEditBoxAndQueuesQuitWithZero)
 
 class ScratchTree {
 public:
-    ScratchTree() : root_(fs::temp_directory_path() / ("dirsweep-window-" + std::to_string(GetTickCount()))) {
+    ScratchTree() : root_(fs::temp_directory_path() / ("dirsweep-window-" + std::to_string(GetTickCount())))
+    {
         fs::create_directories(root_ / "tmpA");
+        fs::create_directories(root_ / "a" / "tmpDeep");
         std::ofstream(root_ / "kept.txt") << "x";
     }
     ~ScratchTree()
@@ -269,6 +271,20 @@ TEST_F(MainWindowTest, EnterClicksNothingAndSpaceClicksTheFocusedDeleteButton)
     EXPECT_FALSE(fs::exists(tree.root() / "tmpA"));
     EXPECT_TRUE(fs::exists(tree.root() / "kept.txt"));
     EXPECT_EQ(state.namePrefix, "tmp");
+}
+
+TEST_F(MainWindowTest, ClosingTheWindowDuringASweepEndsTheSweepAfterThatPump)
+{
+    const ScratchTree tree;
+    setText(rootEditId, tree.root().string());
+    setText(prefixEditId, "tmp");
+    PostMessageW(window.handle(), WM_CLOSE, 0, 0);
+    window.deleteCommand();
+    EXPECT_EQ(window.handle(), nullptr);
+    // The root's subdirectory pass ran before the first pump; nothing after it.
+    EXPECT_FALSE(fs::exists(tree.root() / "tmpA"));
+    EXPECT_TRUE(fs::exists(tree.root() / "a" / "tmpDeep"));
+    EXPECT_TRUE(quitIsQueued());
 }
 
 TEST_F(MainWindowTest, TheEmptyPrefixWarningIsATaskModalBoxWithItsTextAndTitle)
