@@ -195,7 +195,7 @@ bool focusedControlClaims(const MSG& message)
 
 } // namespace
 
-bool MainWindow::open(HINSTANCE instance)
+bool MainWindow::openMainWindow(HINSTANCE instance)
 {
     INITCOMMONCONTROLSEX commonControls{};
     commonControls.dwSize = sizeof commonControls;

@@ -21,7 +21,7 @@ public:
     MainWindow& operator=(const MainWindow&) = delete;
 
     // Creates, shows and focuses the window; false when it cannot be made.
-    bool open(HINSTANCE instance);
+    bool openMainWindow(HINSTANCE instance);
 
     // Null once the window has been destroyed.
     HWND handle() const noexcept { return window_; }

@@ -73,7 +73,7 @@ int programMain(HINSTANCE instance)
 {
     registerExitRoutine(releaseSharedState);
     MainWindow window(programState());
-    window.open(instance);
+    window.openMainWindow(instance);
     runMessageLoop(window);
     return 0;
 }

@@ -99,7 +99,7 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(window.open(GetModuleHandleW(nullptr)));
+        ASSERT_TRUE(window.openMainWindow(GetModuleHandleW(nullptr)));
         SetForegroundWindow(window.handle());
         settle(window);
     }
