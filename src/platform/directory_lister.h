@@ -31,6 +31,12 @@ public:
     // The byte that separates the parts of a path on this platform.
     virtual char separator() const noexcept = 0;
 
+    // Whether the path's last character is the separator. Judged by
+    // characters of the ANSI code page, not by the last byte: in a
+    // double-byte code page the second byte of a character can equal the
+    // separator, and taking it for one would list the parent instead.
+    virtual bool endsWithSeparator(const std::string& path) const = 0;
+
     virtual ListBoxHandle listBoxHandle() = 0;
     virtual void resetListBox(ListBoxHandle box) = 0;
     virtual void fillListBox(ListBoxHandle box, const std::string& pattern, unsigned flags) = 0;

@@ -23,13 +23,12 @@ std::string nameOfSubdirectoryItem(const std::string& item)
     return item.substr(1, item.size() - 2);
 }
 
-// Joins exactly one separator unless the path ends in one already. The test
-// is on the last byte alone, so a double-byte character whose second byte is
-// the separator counts as one.
-std::string withTrailingSeparator(std::string path, char separator)
+// Joins exactly one separator unless the path ends in one already; a path
+// ending in two keeps both.
+std::string withTrailingSeparator(std::string path, const DirectoryLister& lister)
 {
-    if (path.empty() || path.back() != separator)
-        path += separator;
+    if (!lister.endsWithSeparator(path))
+        path += lister.separator();
     return path;
 }
 
@@ -45,7 +44,7 @@ public:
     void run()
     {
         while (pending_.count() > 0) {
-            const std::string dir = withTrailingSeparator(pending_.takeLast(), lister_.separator());
+            const std::string dir = withTrailingSeparator(pending_.takeLast(), lister_);
             examineSubdirectories(dir);
             // The one point where the window takes input. A nested command may
             // run here; when the user closed the window, the sweep stops.

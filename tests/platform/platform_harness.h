@@ -26,6 +26,7 @@ public:
     // Makes a file read-only as the platform's own delete sees it.
     virtual void makeReadOnly(const std::filesystem::path& file) = 0;
     virtual void makeDirectoryLink(const std::filesystem::path& link, const std::filesystem::path& target) = 0;
+    virtual void makeFileLink(const std::filesystem::path& link, const std::filesystem::path& target) = 0;
 
     // Why a case that depends on a Windows behaviour that Wine lacks is
     // skipped; empty on Windows itself and on POSIX.
@@ -33,6 +34,9 @@ public:
 };
 
 std::unique_ptr<PlatformHarness> makePlatformHarness();
+
+// Removes a test's scratch tree without following the links in it.
+void removeScratchTree(const std::filesystem::path& path);
 
 // A fresh, empty directory for one test, removed with its contents after it.
 class ScratchDirectory {

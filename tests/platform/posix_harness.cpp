@@ -22,6 +22,7 @@ public:
     {
         fs::create_directory_symlink(target, link);
     }
+    void makeFileLink(const fs::path& link, const fs::path& target) override { fs::create_symlink(target, link); }
     std::string wineDifference(const char*) override { return {}; }
 
 private:
@@ -30,6 +31,19 @@ private:
 };
 
 } // namespace
+
+void removeScratchTree(const fs::path& path)
+{
+    std::error_code ignored;
+    // Read-only entries left by a test must not keep the scratch tree alive;
+    // the iterator does not follow links, and neither does remove_all.
+    for (auto it = fs::recursive_directory_iterator(path, ignored); it != fs::recursive_directory_iterator();
+         it.increment(ignored)) {
+        if (!it->is_symlink(ignored))
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+    fs::remove_all(path, ignored);
+}
 
 std::unique_ptr<PlatformHarness> makePlatformHarness()
 {

@@ -17,14 +17,7 @@ ScratchDirectory::ScratchDirectory()
 
 ScratchDirectory::~ScratchDirectory()
 {
-    std::error_code ignored;
-    // Read-only entries left by a test must not keep the scratch tree alive.
-    for (auto it = fs::recursive_directory_iterator(path_, ignored); it != fs::recursive_directory_iterator();
-         it.increment(ignored)) {
-        if (!it->is_symlink(ignored))
-            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-    }
-    fs::remove_all(path_, ignored);
+    removeScratchTree(path_);
 }
 
 void writeFile(const fs::path& file, const std::string& content)

@@ -53,6 +53,7 @@ public:
     {
         createDirectoryLink(link, target);
     }
+    void makeFileLink(const fs::path& link, const fs::path& target) override { createFileLink(link, target); }
     std::string wineDifference(const char* what) override
     {
         return runningUnderWine() ? std::string("Wine differs from Windows here: ") + what : std::string{};
@@ -64,7 +65,54 @@ private:
     Win32TreeRemover remover_;
 };
 
+// The standard library's walk does not know Windows links and would follow
+// them, loops included: this one removes a link as a link.
+void removeWindowsTree(const fs::path& directory)
+{
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((directory / L"*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            const fs::path path = directory / name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            const bool isDirectory = found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
+            if (isDirectory && !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+                removeWindowsTree(path);
+            if (isDirectory)
+                RemoveDirectoryW(path.c_str());
+            else
+                DeleteFileW(path.c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(directory.c_str());
+}
+
 } // namespace
+
+void removeScratchTree(const fs::path& path)
+{
+    if (!runningUnderWine()) {
+        removeWindowsTree(path);
+        return;
+    }
+    // Wine's RemoveDirectory follows links: let the Unix rm, which does not,
+    // do the work, and wait until it has.
+    const std::string command = "Z:\\bin\\rm -rf " + unixPathOf(path);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string line = command;
+    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    for (int tries = 0; tries < 500 && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; ++tries)
+        Sleep(10);
+}
 
 std::unique_ptr<PlatformHarness> makePlatformHarness()
 {

@@ -45,23 +45,40 @@ void runUnixCommand(std::string commandLine)
 
 } // namespace
 
-void createDirectoryLink(const std::filesystem::path& link, const std::filesystem::path& target)
+void runUnixCommandFor(const std::string& commandLine, const std::filesystem::path& result)
+{
+    runUnixCommand(commandLine);
+    for (int tries = 0; tries < 250 && GetFileAttributesW(result.c_str()) == INVALID_FILE_ATTRIBUTES; ++tries)
+        Sleep(20);
+    if (GetFileAttributesW(result.c_str()) == INVALID_FILE_ATTRIBUTES)
+        throw std::runtime_error("nothing made by: " + commandLine);
+}
+
+namespace {
+
+void createLink(const std::filesystem::path& link, const std::filesystem::path& target, DWORD flags)
 {
     if (runningUnderWine()) {
         // Wine hands the command line to the Unix program split at spaces,
         // quotes and all: the test paths hold no space.
-        const std::string command = "Z:\\bin\\ln -s " + unixPathOf(target) + ' ' + unixPathOf(link);
-        runUnixCommand(command);
-        // Wine gives no handle to wait on for a Unix process: wait for its work.
-        for (int tries = 0; tries < 250 && GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES; ++tries)
-            Sleep(20);
-        if (GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES)
-            throw std::runtime_error("no link after: " + command);
+        runUnixCommandFor("Z:\\bin\\ln -s " + unixPathOf(target) + ' ' + unixPathOf(link), link);
         return;
     }
     constexpr DWORD allowUnprivileged = 0x2; // SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE
-    if (!CreateSymbolicLinkW(link.c_str(), target.c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY | allowUnprivileged))
-        throw std::runtime_error("cannot create a directory link");
+    if (!CreateSymbolicLinkW(link.c_str(), target.c_str(), flags | allowUnprivileged))
+        throw std::runtime_error("cannot create a symbolic link");
+}
+
+} // namespace
+
+void createDirectoryLink(const std::filesystem::path& link, const std::filesystem::path& target)
+{
+    createLink(link, target, SYMBOLIC_LINK_FLAG_DIRECTORY);
+}
+
+void createFileLink(const std::filesystem::path& link, const std::filesystem::path& target)
+{
+    createLink(link, target, 0);
 }
 
 } // namespace dirsweep::testing

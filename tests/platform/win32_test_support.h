@@ -15,4 +15,10 @@ std::string unixPathOf(const std::filesystem::path& path);
 // reparse point.
 void createDirectoryLink(const std::filesystem::path& link, const std::filesystem::path& target);
 
+void createFileLink(const std::filesystem::path& link, const std::filesystem::path& target);
+
+// Runs a Unix command line from inside Wine and waits until the given path
+// exists (Wine hands out no handle to wait on for a Unix process).
+void runUnixCommandFor(const std::string& commandLine, const std::filesystem::path& result);
+
 } // namespace dirsweep::testing

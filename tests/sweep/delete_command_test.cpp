@@ -147,8 +147,9 @@ TEST_F(DeleteCommandTest, AddsOneSeparatorToARootUnlessItEndsInOne)
         {"D:\\data\\", "list D:\\data\\*.* dirs"},
         {"D:\\data\\\\", "list D:\\data\\\\*.* dirs"},
         // 0x81 0x5C is one double-byte character whose second byte is a
-        // backslash: it counts as the separator, and the mask joins it.
-        {"D:\\\x81\x5c", "list D:\\\x81\x5c*.* dirs"},
+        // backslash byte; it is no separator, so one is added.
+        {"D:\\\x81\x5c", "list D:\\\x81\x5c\\*.* dirs"},
+        {"D:\\\x81\x5c\\", "list D:\\\x81\x5c\\*.* dirs"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.root);

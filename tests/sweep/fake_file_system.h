@@ -27,6 +27,19 @@ public:
     }
 
     char separator() const noexcept override { return '\\'; }
+    // Reads paths as code page 936 does: 0x81 to 0xFE lead a two-byte character.
+    bool endsWithSeparator(const std::string& path) const override
+    {
+        bool lastIsSeparator = false;
+        for (std::size_t i = 0; i < path.size(); ++i) {
+            const auto byte = static_cast<unsigned char>(path[i]);
+            const bool lead = byte >= 0x81 && byte <= 0xFE && i + 1 < path.size();
+            lastIsSeparator = !lead && byte == '\\';
+            if (lead)
+                ++i;
+        }
+        return lastIsSeparator;
+    }
     ListBoxHandle listBoxHandle() override { return 7; }
     void resetListBox(ListBoxHandle) override { items_.clear(); }
 

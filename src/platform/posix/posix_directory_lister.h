@@ -19,6 +19,10 @@ namespace dirsweep {
 class PosixDirectoryLister final : public DirectoryLister {
 public:
     char separator() const noexcept override { return '/'; }
+    bool endsWithSeparator(const std::string& path) const override
+    {
+        return !path.empty() && path.back() == '/';
+    }
 
     ListBoxHandle listBoxHandle() override;
     void resetListBox(ListBoxHandle box) override;

@@ -61,6 +61,16 @@ bool isDirectoryLinkAttributes(DWORD attributes) noexcept
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & link) == link;
 }
 
+bool Win32DirectoryLister::endsWithSeparator(const std::string& path) const
+{
+    if (path.empty())
+        return false;
+    const char* const start = path.c_str();
+    const char* const end = start + path.size();
+    const char* const last = CharPrevA(start, end);
+    return last == end - 1 && *last == '\\';
+}
+
 HWND Win32DirectoryLister::listBox() const noexcept
 {
     return GetDlgItem(mainWindow_, listBoxId);

@@ -13,6 +13,7 @@ public:
     explicit Win32DirectoryLister(HWND mainWindow) noexcept : mainWindow_(mainWindow) {}
 
     char separator() const noexcept override { return '\\'; }
+    bool endsWithSeparator(const std::string& path) const override;
 
     ListBoxHandle listBoxHandle() override;
     void resetListBox(ListBoxHandle box) override;
