@@ -130,6 +130,9 @@ void setUpListBox(HWND listBox)
     SendMessageW(listBox, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     const LRESULT itemHeight = SendMessageW(listBox, LB_GETITEMHEIGHT, 0, 0);
     SendMessageW(listBox, LB_SETITEMHEIGHT, 0, MAKELPARAM(itemHeight + 1, 0));
+    // Never shown: without redraw, a listing does not update the scroll bar
+    // and invalidate the box once per item it adds.
+    SendMessageW(listBox, WM_SETREDRAW, FALSE, 0);
 }
 
 void setUpListView(HWND listView)

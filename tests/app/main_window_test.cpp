@@ -287,6 +287,30 @@ TEST_F(MainWindowTest, ClosingTheWindowDuringASweepEndsTheSweepAfterThatPump)
     EXPECT_TRUE(quitIsQueued());
 }
 
+TEST_F(MainWindowTest, ManyClicksDuringASweepRunNestedSweepsThatRemoveNothingMore)
+{
+    const ScratchTree tree;
+    for (int i = 0; i < 10; ++i) {
+        fs::create_directories(tree.root() / ("d" + std::to_string(i)) / ("tmp" + std::to_string(i)) / "x");
+        fs::create_directories(tree.root() / ("d" + std::to_string(i)) / "keep" / "y");
+    }
+    setText(rootEditId, tree.root().string());
+    setText(prefixEditId, "tmp");
+    const LPARAM button = reinterpret_cast<LPARAM>(control(deleteButtonId));
+    for (int i = 0; i < 5; ++i)
+        PostMessageW(window.handle(), WM_COMMAND, MAKEWPARAM(deleteButtonId, BN_CLICKED), button);
+    window.deleteCommand();
+    settle(window);
+    for (int i = 0; i < 10; ++i) {
+        const fs::path d = tree.root() / ("d" + std::to_string(i));
+        EXPECT_FALSE(fs::exists(d / ("tmp" + std::to_string(i))));
+        EXPECT_TRUE(fs::exists(d / "keep" / "y"));
+    }
+    EXPECT_TRUE(fs::exists(tree.root() / "kept.txt"));
+    EXPECT_TRUE(fs::exists(tree.root() / "a"));
+    EXPECT_NE(window.handle(), nullptr);
+}
+
 TEST_F(MainWindowTest, TheEmptyPrefixWarningIsATaskModalBoxWithItsTextAndTitle)
 {
     setText(prefixEditId, "");
