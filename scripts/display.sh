@@ -33,7 +33,7 @@ start_wine() {
     "$WINE_LOADER" wineboot -i >/dev/null 2>&1 || true
     wineserver -w
   fi
-  wineserver -p
+  wineserver -p 2>/dev/null || true # one may be running already
   started_wineserver=1
   # Start Wine's services now, outside any test's output.
   "$WINE_LOADER" wineboot >/dev/null 2>&1 </dev/null || true

@@ -143,9 +143,13 @@ void setUpListView(HWND listView)
     SendMessageW(listView, LVM_SETTEXTCOLOR, 0, black);
     SendMessageW(listView, LVM_SETTEXTBKCOLOR, 0, white);
     SendMessageW(listView, LVM_SETBKCOLOR, 0, white);
-    // Never shown, so never drawn: with its redraw on, each append to an
-    // auto-arranged icon view re-arranges every item before it.
+    // The result list is never shown, and an icon view places every item it
+    // gets: under Wine each append then costs more than the one before, in
+    // time and memory, redraw or not (100,000 appends: 17 s and 1.8 GB). In
+    // report view the same items in the same order cost about the same each
+    // (4.7 s and 0.3 GB).
     SendMessageW(listView, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(listView, LVM_SETVIEW, LV_VIEW_DETAILS, 0);
 }
 
 void setUp(HWND control, const layout::Control& spec)

@@ -353,6 +353,9 @@ TEST_F(MainWindowTest, InsertListItemAppendsAfterTheLastItem)
     SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
     EXPECT_STREQ(text, "C:\\d\\fourth.txt");
     EXPECT_FALSE(IsWindowVisible(list));
+    // Never shown, it is kept in report view: appends to an icon view grow
+    // ever dearer.
+    EXPECT_EQ(SendMessageW(list, LVM_GETVIEW, 0, 0), LV_VIEW_DETAILS);
 }
 
 // Counts the messages that reach it.
