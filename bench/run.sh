@@ -25,17 +25,12 @@ fresh_tree() { # directory files
   "$native" generate "$1" "$2" "$seed" >/dev/null
 }
 
-seconds_of() { # command...: prints the wall time of the command
-  local start end
-  start=$(date +%s.%N)
-  "$@" >/dev/null
-  end=$(date +%s.%N)
-  echo "$end - $start" | bc -l
-}
-
-peer() { # the standard tools doing the same removals and listing the files left
-  find "$1" -mindepth 1 -type d -name "$prefix*" -prune -exec rm -rf {} +
-  find "$1" -type f
+# The standard tools doing the same removals and listing the files left;
+# prints wall and CPU seconds.
+peer() {
+  /usr/bin/time -f "%e %U %S" bash -c 'find "$1" -mindepth 1 -type d -name "$2*" -prune -exec rm -rf {} +
+    find "$1" -type f >/dev/null' peer "$1" "$prefix" 2>&1 >/dev/null | tail -n 1 |
+    awk '{printf "%s %.3f\n", $1, $2 + $3}'
 }
 
 ratio() { echo "scale=2; $1 / $2" | bc -l; }
@@ -44,17 +39,23 @@ row() { printf '| %9s | %8.3f s | %8.3f s | %5s | %6s | %9s |\n' "$@"; }
 echo "machine: $(nproc) cores, $(free -g | awk '/^Mem:/ {print $2}') GiB, $(uname -sr); Windows build: $windows under $(wine --version 2>/dev/null || echo Wine)"
 echo
 echo "native: the engine with the POSIX layer against find + rm -rf + find"
-echo "| files     | ours       | peer       | ratio | growth | peak RSS  |"
-echo "|-----------|------------|------------|-------|--------|-----------|"
+echo "(wall time, then CPU time: the wall time also holds the disk's writeback of the fresh tree)"
+echo "| files     | ours       | peer       | ratio | growth | peak RSS  | ours CPU | peer CPU | ratio | growth |"
+echo "|-----------|------------|------------|-------|--------|-----------|----------|----------|-------|--------|"
 last=
+last_cpu=
 for files in "${sizes[@]}"; do
   fresh_tree "$work/tree" "$files"
-  read -r ours kilobytes _ < <("$native" sweep "$work/tree" "$prefix")
+  read -r ours kilobytes _ ours_cpu < <("$native" sweep "$work/tree" "$prefix")
   fresh_tree "$work/tree" "$files"
-  theirs=$(seconds_of peer "$work/tree")
+  read -r theirs theirs_cpu < <(peer "$work/tree")
   growth=${last:+$(ratio "$ours" "$last")x}
-  row "$files" "$ours" "$theirs" "$(ratio "$ours" "$theirs")" "${growth:--}" "${kilobytes} KiB"
+  growth_cpu=${last_cpu:+$(ratio "$ours_cpu" "$last_cpu")x}
+  printf '| %9s | %8.3f s | %8.3f s | %5s | %6s | %9s | %6.3f s | %6.3f s | %5s | %6s |\n' \
+    "$files" "$ours" "$theirs" "$(ratio "$ours" "$theirs")" "${growth:--}" "${kilobytes} KiB" \
+    "$ours_cpu" "$theirs_cpu" "$(ratio "$ours_cpu" "$theirs_cpu")" "${growth_cpu:--}"
   last=$ours
+  last_cpu=$ours_cpu
 done
 
 start_display

@@ -14,7 +14,7 @@ packages=(
   cmake g++ make googletest
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386
-  xvfb xdotool x11-utils imagemagick bc
+  xvfb xdotool x11-utils imagemagick bc time
   fonts-wqy-microhei fonts-wine locales
 )
 
