@@ -102,7 +102,7 @@ void addClientEdge(HWND control)
 }
 
 // A single-line box lower than its font needs is made that high.
-void ensureEditHeight(HWND edit, const layout::Control& spec)
+void ensureEditHeight(HWND edit, const layout::Control& entry)
 {
     HDC dc = GetDC(edit);
     const HGDIOBJ previous = SelectObject(dc, guiFont());
@@ -111,17 +111,17 @@ void ensureEditHeight(HWND edit, const layout::Control& spec)
     SelectObject(dc, previous);
     ReleaseDC(edit, dc);
     const int needed = metrics.tmHeight + 2 * GetSystemMetrics(SM_CYEDGE);
-    if (spec.height < needed)
-        SetWindowPos(edit, nullptr, 0, 0, spec.width, needed, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (entry.height < needed)
+        SetWindowPos(edit, nullptr, 0, 0, entry.width, needed, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void setUpEdit(HWND edit, const layout::Control& spec)
+void setUpEdit(HWND edit, const layout::Control& entry)
 {
     addClientEdge(edit);
     SendMessageW(edit, EM_LIMITTEXT, 0, 0);
     SendMessageW(edit, EM_SETSEL, 0, 0);
     SendMessageW(edit, EM_SCROLLCARET, 0, 0);
-    ensureEditHeight(edit, spec);
+    ensureEditHeight(edit, entry);
 }
 
 void setUpListBox(HWND listBox)
@@ -152,11 +152,11 @@ void setUpListView(HWND listView)
     SendMessageW(listView, LVM_SETVIEW, LV_VIEW_DETAILS, 0);
 }
 
-void setUp(HWND control, const layout::Control& spec)
+void setUp(HWND control, const layout::Control& entry)
 {
-    switch (spec.kind) {
+    switch (entry.kind) {
     case layout::Kind::edit:
-        setUpEdit(control, spec);
+        setUpEdit(control, entry);
         break;
     case layout::Kind::listBox:
         setUpListBox(control);
@@ -237,15 +237,15 @@ bool MainWindow::createFrame(HINSTANCE instance)
 
 void MainWindow::createControls(HINSTANCE instance)
 {
-    for (const layout::Control& spec : layout::controls) {
+    for (const layout::Control& entry : layout::controls) {
         const HWND control =
-            CreateWindowExW(0, classOf(spec.kind), spec.text, styleOf(spec.kind), spec.left, spec.top,
-                            spec.width, spec.height, window_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+            CreateWindowExW(0, classOf(entry.kind), entry.text, styleOf(entry.kind), entry.left, entry.top,
+                            entry.width, entry.height, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)), instance, nullptr);
         if (!control)
             continue;
         setFont(control);
-        setUp(control, spec);
+        setUp(control, entry);
     }
 }
 
@@ -253,8 +253,8 @@ void MainWindow::arrangeZOrder()
 {
     constexpr UINT flags = SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE;
     HWND above = HWND_TOP;
-    for (auto spec = std::rbegin(layout::controls); spec != std::rend(layout::controls); ++spec) {
-        const HWND control = GetDlgItem(window_, spec->id);
+    for (auto entry = std::rbegin(layout::controls); entry != std::rend(layout::controls); ++entry) {
+        const HWND control = GetDlgItem(window_, entry->id);
         if (!control)
             continue;
         SetWindowPos(control, above, 0, 0, 0, 0, flags);
@@ -264,8 +264,8 @@ void MainWindow::arrangeZOrder()
 
 void MainWindow::showControls()
 {
-    for (const layout::Control& spec : layout::controls)
-        ShowWindow(GetDlgItem(window_, spec.id), spec.visible ? SW_SHOWNA : SW_HIDE);
+    for (const layout::Control& entry : layout::controls)
+        ShowWindow(GetDlgItem(window_, entry.id), entry.visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void MainWindow::dispatch(MSG& message)
