@@ -4,9 +4,7 @@
 
 #include <map>
 
-#include "platform/headless_window_services.h"
 #include "platform_harness.h"
-#include "sweep/delete_command.h"
 
 namespace dirsweep::testing {
 namespace {
@@ -33,15 +31,10 @@ class Adversarial : public ::testing::Test {
 protected:
     void sweep(const fs::path& root, const std::string& prefix)
     {
-        window.root = platform->textOf(root);
-        window.prefix = prefix;
-        SweepContext context{platform->lister(), platform->remover(), window, state};
-        deleteCommand(context);
+        sweepOnDisk(platform->lister(), platform->remover(), platform->textOf(root), prefix);
     }
 
     std::unique_ptr<PlatformHarness> platform = makePlatformHarness();
-    HeadlessWindowServices window;
-    SweepState state;
     ScratchDirectory scratch;
     ScratchDirectory outsideScratch;
     const fs::path root = scratch.path() / "root";

@@ -6,10 +6,8 @@
 #include <map>
 #include <set>
 
-#include "platform/headless_window_services.h"
 #include "platform_harness.h"
 #include "random_tree.h"
-#include "sweep/delete_command.h"
 
 namespace dirsweep::testing {
 namespace {
@@ -153,12 +151,8 @@ SweptTree sweepRandomTree(PlatformHarness& platform, int seed)
                      [&](const fs::path& file) { platform.makeReadOnly(file); }});
     writeFile(scratch.path() / "outside.txt", "outside");
 
-    HeadlessWindowServices window;
-    window.root = platform.textOf(root);
-    window.prefix = shape.prefix;
-    SweepState state;
-    SweepContext context{platform.lister(), platform.remover(), window, state};
-    deleteCommand(context);
+    const HeadlessWindowServices window =
+        sweepOnDisk(platform.lister(), platform.remover(), platform.textOf(root), shape.prefix);
 
     SweptTree swept{scan(root), {}, window.results.size(), Oracle(entries, shape.prefix),
                     readFile(scratch.path() / "outside.txt") == "outside"};

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/directory_lister.h"
+#include "platform/headless_window_services.h"
 #include "platform/tree_remover.h"
 
 namespace dirsweep::testing {
@@ -34,6 +35,11 @@ public:
 };
 
 std::unique_ptr<PlatformHarness> makePlatformHarness();
+
+// The Delete command on real directories, with the given lister and remover
+// and a headless window; returns the window, with its result list.
+HeadlessWindowServices sweepOnDisk(DirectoryLister& lister, TreeRemover& remover, const std::string& root,
+                                   const std::string& prefix);
 
 // Removes a test's scratch tree without following the links in it.
 void removeScratchTree(const std::filesystem::path& path);

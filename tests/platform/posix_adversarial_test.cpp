@@ -10,12 +10,11 @@
 #include <atomic>
 #include <thread>
 
-#include "platform/headless_window_services.h"
 #include "platform/posix/posix_directory_lister.h"
 #include "platform/posix/posix_tree_remover.h"
 #include "platform/posix/unique_fd.h"
 #include "platform_harness.h"
-#include "sweep/delete_command.h"
+#include "posix_deep_chain.h"
 
 namespace dirsweep::testing {
 namespace {
@@ -26,16 +25,11 @@ class PosixAdversarial : public ::testing::Test {
 protected:
     void sweep(const fs::path& root, const std::string& prefix)
     {
-        window.root = root.string();
-        window.prefix = prefix;
-        SweepContext context{lister, remover, window, state};
-        deleteCommand(context);
+        sweepOnDisk(lister, remover, root.string(), prefix);
     }
 
     PosixDirectoryLister lister;
     PosixTreeRemover remover;
-    HeadlessWindowServices window;
-    SweepState state;
     ScratchDirectory scratch;
     const fs::path root = scratch.path() / "root";
 };
@@ -56,25 +50,14 @@ TEST_F(PosixAdversarial, NamesWindowsForbidsAreSweptLikeAnyOther)
     EXPECT_EQ(left, std::vector<std::string>{"keep\\tmp"});
 }
 
-// A chain of "d" directories deeper than PATH_MAX below the given directory.
-void buildDeepChain(const fs::path& top, int depth, const char* leaf)
-{
-    fs::create_directories(top);
-    UniqueFd current(open(top.c_str(), O_RDONLY | O_DIRECTORY));
-    for (int i = 0; i < depth && current; ++i) {
-        mkdirat(current.get(), "d", 0755);
-        current = UniqueFd(openat(current.get(), "d", O_RDONLY | O_DIRECTORY));
-    }
-    ASSERT_TRUE(current);
-    mkdirat(current.get(), leaf, 0755);
-}
-
 TEST_F(PosixAdversarial, TreesDeeperThanThePathLimitNeitherCrashNorLoseWhatCannotBeReached)
 {
     constexpr int depth = 2500; // 5000 bytes of "d/"
     static_assert(depth * 2 > PATH_MAX);
-    buildDeepChain(root / "tmpDeep", depth, "bottom");
-    buildDeepChain(root / "keep", depth, "tmpUnreachable");
+    ASSERT_TRUE(buildDeepChain(root / "tmpDeep", depth));
+    const UniqueFd bottom = buildDeepChain(root / "keep", depth);
+    ASSERT_TRUE(bottom);
+    mkdirat(bottom.get(), "tmpUnreachable", 0755);
     sweep(root, "tmp");
     EXPECT_FALSE(fs::exists(root / "tmpDeep"));
     // The sweep reaches directories by path, so beyond PATH_MAX it sees

@@ -11,22 +11,16 @@
 #include "platform/posix/posix_tree_remover.h"
 #include "platform/posix/unique_fd.h"
 #include "platform_harness.h"
+#include "posix_deep_chain.h"
 
 namespace dirsweep::testing {
 namespace {
 
 constexpr int depth = 3000; // "d/" each: 6000 bytes, beyond PATH_MAX
 
-// Builds root/top/d/d/.../d and returns a descriptor of the deepest one.
 UniqueFd buildChain(const std::string& top)
 {
-    mkdir(top.c_str(), 0755);
-    UniqueFd current(open(top.c_str(), O_RDONLY | O_DIRECTORY));
-    for (int i = 0; i < depth && current; ++i) {
-        mkdirat(current.get(), "d", 0755);
-        current = UniqueFd(openat(current.get(), "d", O_RDONLY | O_DIRECTORY));
-    }
-    return current;
+    return buildDeepChain(top, depth);
 }
 
 TEST(PosixRemoverDepth, RemovesATreeDeeperThanThePathLimit)

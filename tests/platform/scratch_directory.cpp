@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "platform_harness.h"
+#include "sweep/delete_command.h"
 
 namespace dirsweep::testing {
 
@@ -18,6 +19,18 @@ ScratchDirectory::ScratchDirectory()
 ScratchDirectory::~ScratchDirectory()
 {
     removeScratchTree(path_);
+}
+
+HeadlessWindowServices sweepOnDisk(DirectoryLister& lister, TreeRemover& remover, const std::string& root,
+                                   const std::string& prefix)
+{
+    HeadlessWindowServices window;
+    window.root = root;
+    window.prefix = prefix;
+    SweepState state;
+    SweepContext context{lister, remover, window, state};
+    deleteCommand(context);
+    return window;
 }
 
 void writeFile(const fs::path& file, const std::string& content)

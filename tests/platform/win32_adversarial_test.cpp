@@ -5,10 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/headless_window_services.h"
 #include "platform/win32/unique_handle.h"
 #include "platform_harness.h"
-#include "sweep/delete_command.h"
 #include "win32_test_support.h"
 
 namespace dirsweep::testing {
@@ -20,15 +18,10 @@ class Win32Adversarial : public ::testing::Test {
 protected:
     void sweep(const std::string& root, const std::string& prefix)
     {
-        window.root = root;
-        window.prefix = prefix;
-        SweepContext context{platform->lister(), platform->remover(), window, state};
-        deleteCommand(context);
+        sweepOnDisk(platform->lister(), platform->remover(), root, prefix);
     }
 
     std::unique_ptr<PlatformHarness> platform = makePlatformHarness();
-    HeadlessWindowServices window;
-    SweepState state;
     ScratchDirectory scratch;
     const fs::path root = scratch.path() / "root";
 };
