@@ -13,7 +13,8 @@ need_root() {
 packages=(
   cmake g++ make googletest
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32:i386
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64
   xvfb xdotool x11-utils imagemagick bc time
   fonts-wqy-microhei fonts-wine locales
 )
