@@ -336,6 +336,20 @@ TEST_F(MainWindowTest, CancellingTheFolderBrowserEmptiesTheRootBoxAndEnablesTheW
     EXPECT_TRUE(IsWindowEnabled(window.handle()));
 }
 
+TEST_F(MainWindowTest, ChoosingAFolderPutsItsPathIntoTheRootBox)
+{
+    // OK on the browser's own first selection: a folder of the file system
+    // (the desktop's), whose path then stands in the root box.
+    testing::DialogWatcher watcher(window.handle(), IDOK);
+    window.browseCommand();
+    ASSERT_TRUE(watcher.seen().found);
+    const std::wstring chosen = textOf(control(rootEditId));
+    ASSERT_FALSE(chosen.empty());
+    EXPECT_NE(chosen.back(), L'\\');
+    EXPECT_TRUE(fs::is_directory(chosen));
+    EXPECT_TRUE(IsWindowEnabled(window.handle()));
+}
+
 TEST_F(MainWindowTest, InsertListItemAppendsAfterTheLastItem)
 {
     WindowServices& services = window.services();
