@@ -49,19 +49,18 @@ TEST_F(Win32Adversarial, PathsBeyondMaxPathStayWithoutACrash)
     if (!runningUnderWine())
         GTEST_SKIP() << "the chain is built with the Unix mkdir, which only Wine can run";
     std::string chain;
-    for (int i = 0; i < 150; ++i)
+    std::wstring windowsChain;
+    for (int i = 0; i < 150; ++i) {
         chain += "/dd";
+        windowsChain += L"\\dd";
+    }
     fs::create_directories(root);
     const std::string deep = unixPathOf(root) + "/tmpDeep" + chain;
     const std::string unreachable = unixPathOf(root) + "/keep" + chain + "/tmpUnreachable";
-    runUnixCommandFor("Z:\\bin\\mkdir -p " + deep + " " + unreachable, root / "keep");
-    // Wine has no handle to wait on: wait until the deepest directory is there.
-    for (int tries = 0; tries < 250; ++tries) {
-        if (fs::exists(fs::path(L"\\\\?\\" + (root / "keep").wstring() + L"\\dd")))
-            break;
-        Sleep(20);
-    }
-    Sleep(500);
+    // mkdir makes the unreachable chain last: wait for its deepest directory,
+    // named with the long-path prefix, since it lies beyond MAX_PATH.
+    const fs::path last = L"\\\\?\\" + (root / "keep").wstring() + windowsChain + L"\\tmpUnreachable";
+    runUnixCommandFor("Z:\\bin\\mkdir -p " + deep + " " + unreachable, last);
 
     sweep(platform->textOf(root), "tmp");
 

@@ -101,15 +101,8 @@ void removeScratchTree(const fs::path& path)
     }
     // Wine's RemoveDirectory follows links: let the Unix rm, which does not,
     // do the work, and wait until it has.
-    const std::string command = "Z:\\bin\\rm -rf " + unixPathOf(path);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string line = command;
-    if (CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    if (!startUnixCommand("Z:\\bin\\rm -rf " + unixPathOf(path)))
+        return;
     for (int tries = 0; tries < 500 && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; ++tries)
         Sleep(10);
 }

@@ -29,25 +29,23 @@ std::string unixPathOf(const std::filesystem::path& path)
     return result;
 }
 
-namespace {
-
-void runUnixCommand(std::string commandLine)
+bool startUnixCommand(std::string commandLine)
 {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
-        throw std::runtime_error("cannot run " + commandLine);
+        return false;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    return true;
 }
-
-} // namespace
 
 void runUnixCommandFor(const std::string& commandLine, const std::filesystem::path& result)
 {
-    runUnixCommand(commandLine);
+    if (!startUnixCommand(commandLine))
+        throw std::runtime_error("cannot run " + commandLine);
     for (int tries = 0; tries < 250 && GetFileAttributesW(result.c_str()) == INVALID_FILE_ATTRIBUTES; ++tries)
         Sleep(20);
     if (GetFileAttributesW(result.c_str()) == INVALID_FILE_ATTRIBUTES)

@@ -17,6 +17,10 @@ void createDirectoryLink(const std::filesystem::path& link, const std::filesyste
 
 void createFileLink(const std::filesystem::path& link, const std::filesystem::path& target);
 
+// Starts a Unix command line from inside Wine; false when it cannot start.
+// Wine hands out no handle to wait on for a Unix process.
+bool startUnixCommand(std::string commandLine);
+
 // Runs a Unix command line from inside Wine and waits until the given path
 // exists (Wine hands out no handle to wait on for a Unix process).
 void runUnixCommandFor(const std::string& commandLine, const std::filesystem::path& result);
